@@ -80,7 +80,8 @@ void colorcl::adddelcolors(Colour rab, int32_t index, bool addel) {
   if (index < 0) return;
   const auto position = static_cast<size_t>(index);
   if (addel) {
-    colours_.insert(colours_.begin() + static_cast<std::ptrdiff_t>(std::min(position, colours_.size())), rab);
+    const size_t at = std::min(position, colours_.size());  // beyond the end appends
+    colours_.insert(colours_.begin() + static_cast<std::ptrdiff_t>(at), rab);
     return;
   }
   // Callers take i mod numberofcolors, so the last colour stays.
@@ -94,17 +95,17 @@ void colorcl::colorgrad(Colour lbl13, Colour lbl14, int32_t flag, int32_t Fcolor
 
   int32_t lo = std::min(Fcolor, scolor) - 1;
   int32_t hi = std::max(Fcolor, scolor) - 1;
-  lo = std::min(lo, numberofcolors());
+  lo = std::min(lo, numberofcolors());  // a start past the end begins right after it
   hi = std::min(hi, kGradientLimit);
   const int32_t L = hi - lo;
-  if (L < 1) return;
+  if (L < 1) return;  // checked before growing: a range that paints nothing adds nothing
   if (hi >= numberofcolors()) colours_.resize(static_cast<size_t>(hi) + 1, 0);
 
   const int32_t first[3] = {redOf(lbl13), greenOf(lbl13), blueOf(lbl13)};
   const int32_t last[3] = {redOf(lbl14), greenOf(lbl14), blueOf(lbl14)};
   const int32_t h = L % 2 + L / 2;  // ceil(L / 2), at least 1 since L >= 1
   auto put = [this](int32_t position, Colour colour) { colours_[static_cast<size_t>(position)] = colour; };
-  // Each channel from its start and end value; i is the step, steps the count.
+  // A colour whose every channel comes from component(start, end).
   auto each = [&](auto&& component) {
     return packChannels(component(first[0], last[0]), component(first[1], last[1]),
                         component(first[2], last[2]));
