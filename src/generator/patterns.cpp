@@ -21,6 +21,9 @@ void runPattern(ConnectionSink& store, const PatternInputs& in, const colorcl& c
     addManualConnections(store, manualText, in.N, in.M);
     return;
   }
+  // The generator always passes at least 2 columns; with fewer, several
+  // patterns would put arcs and ends outside the columns.
+  if (in.N < 2) return;
   if (in.pattern == 25) {
     fiftyVariants(store, in.N, in.M, in.p1, colours);
     return;
