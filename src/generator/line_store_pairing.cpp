@@ -2,35 +2,28 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <vector>
 
 #include "platform/seams/progress_listener.h"
 
 namespace zefrin {
 
+// How the depths are gathered. Every pair rule marks one connection E over
+// the columns where an interval of the other connection F meets a window of
+// E's own: "1 and 2: the class-2 one over [1, min of the two u]" is F's
+// [1, F.u] seen through E's window [1, E.u]. Summed over all F of one class,
+// the marks E receives are therefore a coverage profile of that class (how
+// many of its intervals cover each column) read through E's window. The
+// profiles are built once; each connection then costs a few passes over its
+// columns. Where the rule picks between two connections of one class by
+// their ends and list order, the class is swept in that order and the
+// profile grows as it goes. Only class 7 with class 7 is taken pair by pair.
 namespace {
 
-// The connections of one class, field by field, for tight loops.
-struct Members {
-  std::vector<int32_t> index;  // position in the list, 1-based
-  std::vector<int32_t> u;
-  std::vector<int32_t> d;
-  std::vector<int32_t> lo;  // min(u, d)
-  std::vector<int32_t> hi;  // max(u, d)
-  size_t size() const { return index.size(); }
-  void push(int32_t n, int32_t first, int32_t second) {
-    index.push_back(n);
-    u.push_back(first);
-    d.push_back(second);
-    lo.push_back(std::min(first, second));
-    hi.push_back(std::max(first, second));
-  }
-};
-
-// The columns a connection passes, [first, second]; empty when first > second.
 struct Interval {
   int32_t first = 1;
-  int32_t second = 0;
+  int32_t second = 0;  // empty when first > second
 };
 
 Interval passedColumns(const Connection& k, int32_t N) {
@@ -46,241 +39,219 @@ Interval passedColumns(const Connection& k, int32_t N) {
   }
 }
 
-// One connection's depth row as a difference array: a mark over [a, b] is
-// +1 at a and -1 at b + 1; summing the row gives the depths.
-struct Row {
-  int32_t* v;
-  void mark(int32_t a, int32_t b) {
-    if (a <= b) {
-      ++v[a];
-      --v[b + 1];
-    }
-  }
-  void markTimes(int32_t a, int32_t b, int32_t times) {
-    if (a <= b) {
-      v[a] += times;
-      v[b + 1] -= times;
-    }
-  }
-  void addAt(int32_t c) { mark(c, c); }
-};
-
-// Gathers the marks a connection receives. For two connections of
-// different classes the rules only ever mark one of the two classes, so each
-// such pair is looked at once, from the side it marks; pairs of one class are
-// looked at from both sides.
-class DepthGatherer {
+// Counts per column 0..N + 1, kept to the laid-out columns 1..N.
+class Profile {
  public:
-  DepthGatherer(std::span<const Connection> list, int32_t contup) : list_(list), N_(contup) {
-    int32_t maxColumn = std::max(contup, 0);
-    for (size_t i = 0; i < list.size(); ++i) {
-      const Connection& k = list[i];
-      const auto n = static_cast<int32_t>(i + 1);
-      switch (k.connectionClass) {
-        case 1: case 2: case 3: case 4:
-          members_[k.connectionClass].push(n, k.Fup, k.Fdn);
-          maxColumn = std::max(maxColumn, k.Fup);
-          break;
-        case 5: case 6:
-          members_[k.connectionClass].push(n, k.Fup, k.Fdn);
-          maxColumn = std::max({maxColumn, k.Fup, k.Fdn});
-          break;
-        case 7:
-          // A vertical one passes no column and marks nothing.
-          if (k.Fup != k.Fdn) members_[7].push(n, k.Fup, k.Fdn);
-          maxColumn = std::max({maxColumn, k.Fup, k.Fdn});
-          break;
-        case 8:
-          members_[8].push(n, k.Fup, k.Fdn);
-          break;
-        default:
-          break;
-      }
-    }
-    // Marks may reach a column beyond contup when the ends are: the row is
-    // wide enough for them, and only columns up to contup are kept.
-    row_.assign(static_cast<size_t>(maxColumn) + 2, 0);
-    buildClass8Marks();
-  }
+  explicit Profile(int32_t N) : N_(N), v_(static_cast<size_t>(N) + 2, 0) {}
 
-  // The depth row of connection n (1-based), as a difference array.
-  int32_t* gather(int32_t n) {
-    const Connection& e = list_[static_cast<size_t>(n) - 1];
-    Row row{row_.data()};
-    const Interval passed = passedColumns(e, N_);
-    row.mark(passed.first, passed.second);
-    const int32_t eu = e.Fup;
-    const int32_t ed = e.Fdn;
-    switch (e.connectionClass) {
-      case 1: gatherClass1(row, n, eu); break;
-      case 2: gatherClass2(row, n, eu); break;
-      case 3: gatherClass3(row, n, eu); break;
-      case 4: gatherClass4(row, n, eu); break;
-      case 5: gatherClass5(row, n, eu, ed); break;
-      case 6: gatherClass6(row, n, eu, ed); break;
-      case 7: if (eu != ed) gatherClass7(row, eu, ed); break;
-      case 8: gatherClass8(row, n, eu); break;
-      default: break;
-    }
-    return row_.data();
+  // Interval as a difference (+1 at first, -1 after second).
+  void markDifference(int32_t first, int32_t second, int32_t times = 1) {
+    first = std::max(first, 1);
+    second = std::min(second, N_);
+    if (first > second || times == 0) return;
+    v_[static_cast<size_t>(first)] += times;
+    v_[static_cast<size_t>(second) + 1] -= times;
   }
-
-  size_t rowSize() const { return row_.size(); }
+  // Interval added column by column.
+  void cover(int32_t first, int32_t second) {
+    for (int32_t c = std::max(first, 1), last = std::min(second, N_); c <= last; ++c) ++v_[static_cast<size_t>(c)];
+  }
+  // Differences to counts.
+  void sum() { std::partial_sum(v_.begin(), v_.end(), v_.begin()); }
+  void add(const Profile& other) {
+    for (size_t c = 0; c < v_.size(); ++c) v_[c] += other.v_[c];
+  }
+  // Adds `source` over the columns [first, second].
+  void addWindow(const Profile& source, int32_t first, int32_t second) {
+    for (int32_t c = std::max(first, 1), last = std::min(second, N_); c <= last; ++c) {
+      v_[static_cast<size_t>(c)] += source.v_[static_cast<size_t>(c)];
+    }
+  }
+  void addAt(int32_t c, int32_t amount) {
+    if (c >= 1 && c <= N_) v_[static_cast<size_t>(c)] += amount;
+  }
+  void clear() { std::fill(v_.begin(), v_.end(), 0); }
+  int32_t* data() { return v_.data(); }
 
  private:
-  void gatherClass1(Row row, int32_t n, int32_t eu) {
-    // 1 and 1: the larger u (the later one when equal) over [1, smaller u].
-    const Members& ones = members_[1];
-    int32_t starts = 0;
-    for (size_t i = 0; i < ones.size(); ++i) {
-      const int32_t fu = ones.u[i];
-      if (fu < eu || (fu == eu && ones.index[i] < n)) {
-        ++starts;
-        --row.v[fu + 1];
+  int32_t N_;
+  std::vector<int32_t> v_;
+};
+
+// The members of one class (0-based list positions), ordered by a key and
+// then by list position.
+std::vector<int32_t> orderedBy(std::vector<int32_t> members, std::span<const Connection> list,
+                               int32_t Connection::*key) {
+  std::stable_sort(members.begin(), members.end(), [&](int32_t a, int32_t b) {
+    return list[static_cast<size_t>(a)].*key < list[static_cast<size_t>(b)].*key;
+  });
+  return members;
+}
+
+class DepthGatherer {
+ public:
+  DepthGatherer(std::span<const Connection> list, int32_t N, LevelTable& table, ProgressListener* progress)
+      : list_(list), N_(N), table_(table), progress_(progress), differences_(N), direct_(N), swept_(N) {
+    for (size_t i = 0; i < list.size(); ++i) {
+      const int32_t cls = list[i].connectionClass;
+      if (cls >= 1 && cls <= 8) members_[static_cast<size_t>(cls)].push_back(static_cast<int32_t>(i));
+    }
+    for (int32_t i : members_[7]) {
+      if (list[static_cast<size_t>(i)].Fup != list[static_cast<size_t>(i)].Fdn) slanted_.push_back(i);
+    }
+    buildProfiles();
+  }
+
+  void run() {
+    // Classes 1 and 3: E lies below every connection of its class before it
+    // (after it) in (u, list order); classes 5 and 6 the same by d.
+    sweep(1, &Connection::Fup, false);
+    sweep(3, &Connection::Fup, true);
+    sweep(5, &Connection::Fdn, false);
+    sweep(6, &Connection::Fdn, true);
+    // Classes 2, 4 and 8: how many of its class lie above it is its rank.
+    ranked(2);
+    ranked(4);
+    ranked(8);
+    for (int32_t i : members_[7]) gatherClass7(i);
+    // Connections of no class have no depth; they still count as done.
+    while (done_ < static_cast<int32_t>(list_.size())) finish(-1);
+  }
+
+ private:
+  const Connection& at(int32_t i) const { return list_[static_cast<size_t>(i)]; }
+
+  Profile coverage(int32_t cls, Interval (*shape)(const Connection&, int32_t)) const {
+    Profile profile(N_);
+    for (int32_t i : cls == 7 ? slanted_ : members_[static_cast<size_t>(cls)]) {
+      const Interval interval = shape(at(i), N_);
+      profile.markDifference(interval.first, interval.second);
+    }
+    profile.sum();
+    return profile;
+  }
+
+  void buildProfiles() {
+    auto left = +[](const Connection& k, int32_t) { return Interval{1, k.Fup}; };        // [1, u]
+    auto right = +[](const Connection& k, int32_t N) { return Interval{k.Fup, N}; };     // [u, N]
+    auto span = +[](const Connection& k, int32_t) {                                      // [lo, hi]
+      return Interval{std::min(k.Fup, k.Fdn), std::max(k.Fup, k.Fdn)};
+    };
+    const Profile left1 = coverage(1, left);
+    const Profile left2 = coverage(2, left);
+    const Profile right3 = coverage(3, right);
+    const Profile right4 = coverage(4, right);
+    const Profile span5 = coverage(5, span);
+    const Profile span7 = coverage(7, span);
+    auto sumOf = [this](std::initializer_list<const Profile*> parts) {
+      Profile total(N_);
+      for (const Profile* part : parts) total.add(*part);
+      return total;
+    };
+    // What marks each class, by the window it is read through:
+    marks_[1] = sumOf({&span5});                                            // [1, u]
+    marks_[2] = sumOf({&left1, &right3, &span5, &span7});                   // [1, u]
+    marks_[3] = sumOf({&left1, &span5});                                    // [u, N]
+    marks_[4] = sumOf({&left1, &left2, &right3, &span5, &span7});           // [u, N]
+    marks_[6] = sumOf({&left1, &left2, &right3, &right4, &span5, &span7});  // [u, d]
+    marks_[7] = sumOf({&left1, &right3, &span5});                           // [lo, hi]
+    marks_[8] = sumOf({&left1, &right3, &span5, &span7});                   // [1, N]
+    // 2 and 5 (and 2 and 6) mark only when the class-5 (class-6) u is below
+    // the class-2 u: equal ones are taken back out.
+    fiveStartsAt_.assign(static_cast<size_t>(N_) + 2, 0);
+    twoEndsAt_.assign(static_cast<size_t>(N_) + 2, 0);
+    for (int32_t i : members_[5]) {
+      if (at(i).Fup >= 1 && at(i).Fup <= N_) ++fiveStartsAt_[static_cast<size_t>(at(i).Fup)];
+    }
+    for (int32_t i : members_[2]) {
+      if (at(i).Fup >= 1 && at(i).Fup <= N_) ++twoEndsAt_[static_cast<size_t>(at(i).Fup)];
+    }
+  }
+
+  // The window of E's own through which the class profile is read.
+  Interval windowOf(const Connection& e) const {
+    switch (e.connectionClass) {
+      case 1: case 2: return {1, e.Fup};
+      case 3: case 4: return {e.Fup, N_};
+      case 5: case 6: return {e.Fup, e.Fdn};
+      case 7: return {std::min(e.Fup, e.Fdn), std::max(e.Fup, e.Fdn)};
+      case 8: return {1, N_};
+      default: return {};
+    }
+  }
+
+  // Presence and the marks from the other classes.
+  void gatherCommon(const Connection& e) {
+    const Interval passed = passedColumns(e, N_);
+    differences_.markDifference(passed.first, passed.second);
+    const Interval window = windowOf(e);
+    const auto cls = static_cast<size_t>(e.connectionClass);
+    if (cls != 5) direct_.addWindow(marks_[cls], window.first, window.second);
+    const auto eights = static_cast<int32_t>(members_[8].size());
+    switch (e.connectionClass) {
+      case 2:  // 2 and 5 with equal u; 2 and 8
+        if (e.Fup >= 1 && e.Fup <= N_) direct_.addAt(e.Fup, -fiveStartsAt_[static_cast<size_t>(e.Fup)]);
+        differences_.markDifference(1, e.Fup, eights);
+        break;
+      case 4:  // 4 and 8
+        differences_.markDifference(e.Fup, N_, eights);
+        break;
+      case 6:  // 2 and 6 with equal u; 6 and 8
+        if (e.Fup >= 1 && e.Fup <= N_) direct_.addAt(e.Fup, -twoEndsAt_[static_cast<size_t>(e.Fup)]);
+        differences_.markDifference(e.Fup, e.Fdn, eights);
+        break;
+      default:
+        break;
+    }
+  }
+
+  void sweep(int32_t cls, int32_t Connection::*key, bool fromTheEnd) {
+    std::vector<int32_t> order = orderedBy(members_[static_cast<size_t>(cls)], list_, key);
+    if (fromTheEnd) std::reverse(order.begin(), order.end());
+    swept_.clear();
+    for (int32_t i : order) {
+      const Connection& e = at(i);
+      gatherCommon(e);
+      // The ones swept so far lie above E: 1 over [1, their u], 3 over
+      // [their u, N], 5 and 6 over their overlap with E.
+      const Interval window = windowOf(e);
+      direct_.addWindow(swept_, window.first, window.second);
+      if (cls == 1) swept_.cover(1, e.Fup);
+      if (cls == 3) swept_.cover(e.Fup, N_);
+      if (cls == 5 || cls == 6) swept_.cover(e.Fup, e.Fdn);
+      finish(i);
+    }
+  }
+
+  void ranked(int32_t cls) {
+    const std::vector<int32_t> order = orderedBy(members_[static_cast<size_t>(cls)], list_, &Connection::Fup);
+    const auto size = static_cast<int32_t>(order.size());
+    for (int32_t rank = 0; rank < size; ++rank) {
+      const int32_t i = order[static_cast<size_t>(rank)];
+      const Connection& e = at(i);
+      gatherCommon(e);
+      switch (cls) {
+        case 2: differences_.markDifference(1, e.Fup, size - 1 - rank); break;  // smaller u lies below
+        case 4: differences_.markDifference(e.Fup, N_, rank); break;            // larger u lies below
+        case 8: differences_.markDifference(1, N_, rank); break;                // larger u lies below
+        default: break;
       }
-    }
-    row.v[1] += starts;
-    // 1 and 5: the class-1 one over [5u, min(5d, 1u)].
-    const Members& fives = members_[5];
-    for (size_t i = 0; i < fives.size(); ++i) row.mark(fives.u[i], std::min(fives.d[i], eu));
-  }
-
-  void gatherClass2(Row row, int32_t n, int32_t eu) {
-    // 1 and 2: the class-2 one over [1, min of the two u].
-    const Members& ones = members_[1];
-    for (size_t i = 0; i < ones.size(); ++i) --row.v[std::min(ones.u[i], eu) + 1];
-    row.v[1] += static_cast<int32_t>(ones.size());
-    // 2 and 2: the smaller u (the earlier one when equal) over [1, its u].
-    const Members& twos = members_[2];
-    int32_t below = 0;
-    for (size_t i = 0; i < twos.size(); ++i) {
-      const int32_t fu = twos.u[i];
-      below += (fu > eu || (fu == eu && n < twos.index[i])) ? 1 : 0;
-    }
-    row.markTimes(1, eu, below);
-    // 2 and 3: the class-2 one over [3u, 2u].
-    const Members& threes = members_[3];
-    for (size_t i = 0; i < threes.size(); ++i) row.mark(threes.u[i], eu);
-    // 2 and 5: if 5u < 2u, the class-2 one over [5u, min(5d, 2u)].
-    const Members& fives = members_[5];
-    for (size_t i = 0; i < fives.size(); ++i) {
-      if (fives.u[i] < eu) row.mark(fives.u[i], std::min(fives.d[i], eu));
-    }
-    // 2 and 7: the class-2 one over [lo, min(hi, 2u)].
-    const Members& sevens = members_[7];
-    for (size_t i = 0; i < sevens.size(); ++i) row.mark(sevens.lo[i], std::min(sevens.hi[i], eu));
-    // 2 and 8: the class-2 one over [1, its u].
-    row.markTimes(1, eu, static_cast<int32_t>(members_[8].size()));
-  }
-
-  void gatherClass3(Row row, int32_t n, int32_t eu) {
-    // 1 and 3: the class-3 one over [its u, 1u].
-    const Members& ones = members_[1];
-    for (size_t i = 0; i < ones.size(); ++i) row.mark(eu, ones.u[i]);
-    // 3 and 3: the smaller u (the earlier one when equal) over [larger u, N].
-    const Members& threes = members_[3];
-    for (size_t i = 0; i < threes.size(); ++i) {
-      const int32_t fu = threes.u[i];
-      if (eu < fu || (eu == fu && n < threes.index[i])) row.mark(fu, N_);
-    }
-    // 3 and 5: if 5d >= 3u, the class-3 one over [max of the two u, 5d].
-    const Members& fives = members_[5];
-    for (size_t i = 0; i < fives.size(); ++i) {
-      if (fives.d[i] >= eu) row.mark(std::max(eu, fives.u[i]), fives.d[i]);
+      finish(i);
     }
   }
 
-  void gatherClass4(Row row, int32_t n, int32_t eu) {
-    // 1 and 4, 2 and 4: the class-4 one over [its u, the other u].
-    const Members& ones = members_[1];
-    for (size_t i = 0; i < ones.size(); ++i) row.mark(eu, ones.u[i]);
-    const Members& twos = members_[2];
-    for (size_t i = 0; i < twos.size(); ++i) row.mark(eu, twos.u[i]);
-    // 3 and 4: the class-4 one over [max of the two u, N].
-    const Members& threes = members_[3];
-    for (size_t i = 0; i < threes.size(); ++i) row.mark(std::max(eu, threes.u[i]), N_);
-    // 4 and 4: the larger u (the later one when equal) over [larger u, N].
-    const Members& fours = members_[4];
-    int32_t below = 0;
-    for (size_t i = 0; i < fours.size(); ++i) {
-      const int32_t fu = fours.u[i];
-      below += (fu < eu || (fu == eu && fours.index[i] < n)) ? 1 : 0;
+  void gatherClass7(int32_t i) {
+    const Connection& e = at(i);
+    if (e.Fup != e.Fdn) {
+      gatherCommon(e);
+      for (int32_t f : slanted_) markBetweenSevens(e.Fup, e.Fdn, at(f).Fup, at(f).Fdn);
     }
-    row.markTimes(eu, N_, below);
-    // 4 and 5: if 5d >= 4u, the class-4 one over [max of the two u, 5d].
-    const Members& fives = members_[5];
-    for (size_t i = 0; i < fives.size(); ++i) {
-      if (fives.d[i] >= eu) row.mark(std::max(eu, fives.u[i]), fives.d[i]);
-    }
-    // 4 and 7: the class-4 one over [max(lo, 4u), hi].
-    const Members& sevens = members_[7];
-    for (size_t i = 0; i < sevens.size(); ++i) row.mark(std::max(sevens.lo[i], eu), sevens.hi[i]);
-    // 4 and 8: the class-4 one over [its u, N].
-    row.markTimes(eu, N_, static_cast<int32_t>(members_[8].size()));
-  }
-
-  void gatherClass5(Row row, int32_t n, int32_t eu, int32_t ed) {
-    // 5 and 5: the larger d (the later one when equal) over the overlap.
-    const Members& fives = members_[5];
-    for (size_t i = 0; i < fives.size(); ++i) {
-      const int32_t fd = fives.d[i];
-      if (ed > fd || (ed == fd && fives.index[i] < n)) row.mark(std::max(eu, fives.u[i]), std::min(ed, fd));
-    }
-  }
-
-  void gatherClass6(Row row, int32_t n, int32_t eu, int32_t ed) {
-    // 1 and 6: the class-6 one over [its u, min(its d, 1u)].
-    const Members& ones = members_[1];
-    for (size_t i = 0; i < ones.size(); ++i) row.mark(eu, std::min(ed, ones.u[i]));
-    // 2 and 6: if 6u < 2u, the class-6 one over [its u, min(its d, 2u)].
-    const Members& twos = members_[2];
-    for (size_t i = 0; i < twos.size(); ++i) {
-      if (eu < twos.u[i]) row.mark(eu, std::min(ed, twos.u[i]));
-    }
-    // 3 and 6, 4 and 6: if 6d >= the other u, the class-6 one over
-    // [max of the two u, 6d].
-    for (int32_t cls : {3, 4}) {
-      const Members& side = members_[cls];
-      for (size_t i = 0; i < side.size(); ++i) {
-        if (ed >= side.u[i]) row.mark(std::max(eu, side.u[i]), ed);
-      }
-    }
-    // 5 and 6: the class-6 one over the overlap.
-    const Members& fives = members_[5];
-    for (size_t i = 0; i < fives.size(); ++i) row.mark(std::max(eu, fives.u[i]), std::min(ed, fives.d[i]));
-    // 6 and 6: the smaller d (the earlier one when equal) over the overlap.
-    const Members& sixes = members_[6];
-    for (size_t i = 0; i < sixes.size(); ++i) {
-      const int32_t fd = sixes.d[i];
-      if (ed < fd || (ed == fd && n < sixes.index[i])) row.mark(std::max(eu, sixes.u[i]), std::min(ed, fd));
-    }
-    // 6 and 7: the class-6 one over the overlap with [lo, hi].
-    const Members& sevens = members_[7];
-    for (size_t i = 0; i < sevens.size(); ++i) row.mark(std::max(eu, sevens.lo[i]), std::min(ed, sevens.hi[i]));
-    // 6 and 8: the class-6 one over [its u, its d].
-    row.markTimes(eu, ed, static_cast<int32_t>(members_[8].size()));
-  }
-
-  void gatherClass7(Row row, int32_t eu, int32_t ed) {
-    const int32_t lo = std::min(eu, ed);
-    const int32_t hi = std::max(eu, ed);
-    // 1 and 7: the class-7 one over [lo, min(hi, 1u)].
-    const Members& ones = members_[1];
-    for (size_t i = 0; i < ones.size(); ++i) row.mark(lo, std::min(hi, ones.u[i]));
-    // 3 and 7: the class-7 one over [max(lo, 3u), hi].
-    const Members& threes = members_[3];
-    for (size_t i = 0; i < threes.size(); ++i) row.mark(std::max(lo, threes.u[i]), hi);
-    // 5 and 7: the class-7 one over the overlap with [5u, 5d].
-    const Members& fives = members_[5];
-    for (size_t i = 0; i < fives.size(); ++i) row.mark(std::max(lo, fives.u[i]), std::min(hi, fives.d[i]));
-    // 7 and 7.
-    const Members& sevens = members_[7];
-    for (size_t i = 0; i < sevens.size(); ++i) markBetweenSevens(row, eu, ed, sevens.u[i], sevens.d[i]);
+    finish(i);
   }
 
   // Class 7 with class 7, seen from E (ends eu, ed): A is the one with the
   // smaller u, B the other; only the marks that fall on E are applied.
-  static void markBetweenSevens(Row row, int32_t eu, int32_t ed, int32_t fu, int32_t fd) {
+  void markBetweenSevens(int32_t eu, int32_t ed, int32_t fu, int32_t fd) {
     if (eu == fu || ed == fd) return;  // also skips E itself
     const bool eIsA = eu < fu;
     const int32_t au = eIsA ? eu : fu;
@@ -289,62 +260,64 @@ class DepthGatherer {
     const int32_t bd = eIsA ? fd : ed;
     if (ad < au) {  // A runs down to the left
       if (ad < bd) {
-        if (!eIsA) row.mark(bd, au);
+        if (!eIsA) differences_.markDifference(bd, au);
       } else if (eIsA) {
-        row.mark(ad, au - 1);
+        differences_.markDifference(ad, au - 1);
       } else {
-        row.addAt(au);
+        differences_.markDifference(au, au);
       }
-    } else {  // A runs down to the right
-      if (ad < bd) {
-        if (eIsA) row.mark(bu, ad);
-      } else if (bu < bd) {
-        if (eIsA) {
-          row.mark(bu, bd - 1);
-        } else {
-          row.addAt(bd);
-        }
+    } else if (ad < bd) {  // A runs down to the right
+      if (eIsA) differences_.markDifference(bu, ad);
+    } else if (bu < bd) {
+      if (eIsA) {
+        differences_.markDifference(bu, bd - 1);
       } else {
-        const int32_t c = std::max(au, bd);
-        if (eIsA) {
-          row.mark(c + 1, std::min(ad, bu));
-        } else {
-          row.addAt(c);
-        }
+        differences_.markDifference(bd, bd);
+      }
+    } else {
+      const int32_t c = std::max(au, bd);
+      if (eIsA) {
+        differences_.markDifference(c + 1, std::min(ad, bu));
+      } else {
+        differences_.markDifference(c, c);
       }
     }
   }
 
-  void gatherClass8(Row row, int32_t n, int32_t eu) {
-    // 1, 3, 5 and 7 with 8 mark the class-8 one over intervals that do not
-    // depend on it: gathered once for all of them.
-    for (size_t c = 0; c < class8Marks_.size(); ++c) row.v[c] += class8Marks_[c];
-    // 8 and 8: the larger u (the later one when equal) over [1, N].
-    const Members& eights = members_[8];
-    int32_t below = 0;
-    for (size_t i = 0; i < eights.size(); ++i) {
-      const int32_t fu = eights.u[i];
-      below += (fu < eu || (fu == eu && eights.index[i] < n)) ? 1 : 0;
+  // Writes connection i's depths (none for i < 0) and clears the rows.
+  void finish(int32_t i) {
+    if (i >= 0) {
+      int32_t* differences = differences_.data();
+      int32_t* direct = direct_.data();
+      const size_t stride = table_.stride();
+      int32_t* out = table_.column(0) + i + 1;
+      int32_t running = 0;
+      for (int32_t c = 0; c <= N_; ++c, out += stride) {
+        running += differences[c];
+        *out = running + direct[c];
+        differences[c] = 0;
+        direct[c] = 0;
+      }
+      differences[N_ + 1] = 0;
     }
-    row.markTimes(1, N_, below);
-  }
-
-  void buildClass8Marks() {
-    class8Marks_.assign(row_.size(), 0);
-    if (members_[8].size() == 0) return;
-    Row marks{class8Marks_.data()};
-    // 1 and 8: [1, 1u]; 3 and 8: [3u, N]; 5 and 8: [5u, 5d]; 7 and 8: [lo, hi].
-    for (int32_t fu : members_[1].u) marks.mark(1, fu);
-    for (int32_t fu : members_[3].u) marks.mark(fu, N_);
-    for (size_t i = 0; i < members_[5].size(); ++i) marks.mark(members_[5].u[i], members_[5].d[i]);
-    for (size_t i = 0; i < members_[7].size(); ++i) marks.mark(members_[7].lo[i], members_[7].hi[i]);
+    ++done_;
+    if (progress_ != nullptr && done_ < static_cast<int32_t>(list_.size())) progress_->Progress(done_);
   }
 
   std::span<const Connection> list_;
   int32_t N_;
-  std::array<Members, 9> members_;
-  std::vector<int32_t> row_;
-  std::vector<int32_t> class8Marks_;
+  LevelTable& table_;
+  ProgressListener* progress_;
+  std::array<std::vector<int32_t>, 9> members_;
+  std::vector<int32_t> slanted_;  // class 7 but not vertical
+  std::array<Profile, 9> marks_{Profile(0), Profile(0), Profile(0), Profile(0), Profile(0),
+                                Profile(0), Profile(0), Profile(0), Profile(0)};
+  std::vector<int32_t> fiveStartsAt_;
+  std::vector<int32_t> twoEndsAt_;
+  Profile differences_;  // presence, whole-class counts and class 7 pairs
+  Profile direct_;       // profiles read through windows
+  Profile swept_;
+  int32_t done_ = 0;
 };
 
 }  // namespace
@@ -355,38 +328,17 @@ void computeDepths(std::span<const Connection> list, int32_t contup, LevelTable&
   depths.reset(contup, count);
   if (count == 0) return;
   const int32_t N = depths.contup();
-  DepthGatherer gatherer(list, N);
-  const size_t rowSize = gatherer.rowSize();
-  const size_t stride = depths.stride();
-  int32_t* table = depths.column(0);
+  DepthGatherer(list, N, depths, progress).run();
 
   // Columns in use, from presence alone.
-  std::vector<int32_t> inUse(rowSize, 0);
-
-  for (int32_t n = 1; n <= count; ++n) {
-    int32_t* row = gatherer.gather(n);
-    const Interval passed = passedColumns(list[static_cast<size_t>(n) - 1], N);
-    if (passed.first <= passed.second) {
-      ++inUse[static_cast<size_t>(passed.first)];
-      --inUse[static_cast<size_t>(passed.second) + 1];
-    }
-    // Sum the row into the table and clear it for the next connection.
-    int32_t depth = 0;
-    int32_t* out = table + n;
-    for (size_t c = 0; c <= static_cast<size_t>(N); ++c, out += stride) {
-      depth += row[c];
-      row[c] = 0;
-      *out = depth;
-    }
-    std::fill(row + N + 1, row + rowSize, 0);
-    if (progress != nullptr && n < count) progress->Progress(n);
+  Profile inUse(N);
+  for (const Connection& k : list) {
+    const Interval passed = passedColumns(k, N);
+    inUse.markDifference(passed.first, passed.second);
   }
-
-  int32_t passing = 0;
-  for (int32_t c = 0; c <= N; ++c) {
-    passing += inUse[static_cast<size_t>(c)];
-    table[static_cast<size_t>(c) * stride] = passing > 0 ? 1 : 0;
-  }
+  inUse.sum();
+  const int32_t* passing = inUse.data();
+  for (int32_t c = 0; c <= N; ++c) depths.at(c, 0) = passing[c] > 0 ? 1 : 0;
 }
 
 }  // namespace zefrin

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "generator/line_store.h"
@@ -21,6 +24,10 @@ struct StoreShape {
   int32_t contleft;
   int32_t span;  // column ends drawn from 1..span: small spans give many ties
 };
+
+void PrintTo(const StoreShape& s, std::ostream* os) {
+  *os << s.count << " connections, contup " << s.contup << ", contleft " << s.contleft << ", span " << s.span;
+}
 
 // Random connections of every class; class 7 includes vertical ones and
 // classes 5 and 6 include spikes (u = d).
