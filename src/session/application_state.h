@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "generator/generator.h"
 #include "generator/settings.h"
+#include "platform/seams/engine_services.h"
 
 namespace zefrin {
 
@@ -16,12 +18,11 @@ struct StoredOutlineSize {
   int32_t height = 0;
 };
 
-struct ApplicationState {
-  GenSet genset;
-  std::string storedOutline;  // 8-character records, x and y as 4 digits each
-  StoredOutlineSize storedoutlinesize;
-
-  ApplicationState() { resetToDefaults(); }
+class ApplicationState {
+ public:
+  explicit ApplicationState(const EngineServices& services) : generator(services) {
+    resetToDefaults();
+  }
 
   // What start-up does first: every setting to its default, no stored outline.
   void resetToDefaults() {
@@ -29,6 +30,11 @@ struct ApplicationState {
     storedOutline.clear();
     storedoutlinesize = {};
   }
+
+  GenSet genset;
+  std::string storedOutline;  // 8-character records, x and y as 4 digits each
+  StoredOutlineSize storedoutlinesize;
+  igen generator;
 };
 
 }  // namespace zefrin

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "session/application_state.h"
+#include "support/test_services.h"
 
 namespace zefrin {
 namespace {
 
 TEST(GenSet, StartsWithEveryDefault) {
-  ApplicationState state;
+  testing::TestServices services;
+  ApplicationState state(services.services());
   const GenSet& g = state.genset;
   EXPECT_EQ(g.contup, 41);
   EXPECT_EQ(g.contleft, 12);
@@ -34,10 +36,12 @@ TEST(GenSet, StartsWithEveryDefault) {
   EXPECT_FLOAT_EQ(g.segpause, 0.0f);
   EXPECT_TRUE(state.storedOutline.empty());
   EXPECT_EQ(state.storedoutlinesize.width, 0);
+  EXPECT_EQ(state.generator.colorob().numberofcolors(), 8);
 }
 
 TEST(GenSet, SetDefaultsUndoesEveryChange) {
-  ApplicationState state;
+  testing::TestServices services;
+  ApplicationState state(services.services());
   state.genset.contup = 7;
   state.genset.segpause = 2.5f;
   state.genset.simpleborder = -1;
