@@ -6,24 +6,13 @@
 #include <ostream>
 #include <vector>
 
+#include "support/recording_connection_sink.h"
+
 namespace zefrin {
 namespace {
 
-struct Added {
-  int32_t cls, up, down, nm, colour, width;
-  bool operator==(const Added&) const = default;
-};
-
-void PrintTo(const Added& a, std::ostream* os) {
-  *os << "{" << a.cls << ", " << a.up << ", " << a.down << ", colour " << a.colour << "}";
-}
-
-struct RecordingSink : ConnectionSink {
-  std::vector<Added> calls;
-  void Add(int32_t cls, int32_t up, int32_t down, int32_t nm, int32_t colour, int32_t width) override {
-    calls.push_back({cls, up, down, nm, colour, width});
-  }
-};
+using testing::Added;
+using testing::RecordingSink;
 
 std::vector<Added> variant(int32_t p1, int32_t N, int32_t M = 12) {
   RecordingSink sink;

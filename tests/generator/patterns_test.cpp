@@ -7,24 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "support/recording_connection_sink.h"
+
 namespace zefrin {
 namespace {
 
-struct Added {
-  int32_t cls, up, down, nm, colour, width;
-  bool operator==(const Added&) const = default;
-};
-
-void PrintTo(const Added& a, std::ostream* os) {
-  *os << "{" << a.cls << ", " << a.up << ", " << a.down << ", colour " << a.colour << "}";
-}
-
-struct RecordingSink : ConnectionSink {
-  std::vector<Added> calls;
-  void Add(int32_t cls, int32_t up, int32_t down, int32_t nm, int32_t colour, int32_t width) override {
-    calls.push_back({cls, up, down, nm, colour, width});
-  }
-};
+using testing::Added;
+using testing::RecordingSink;
 
 // Draws a fixed list of values over and over; counts the reseeds.
 struct ScriptedRandom : RandomSource {
