@@ -1,0 +1,74 @@
+// The document behind an image window: its picture, name, selection, undo
+// store and dirty flag. Everything here runs without a display; the Qt window
+// is a view of it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "generator/settings.h"
+#include "platform/raster/picture.h"
+
+namespace zefrin {
+
+class ImageDocument {
+ public:
+  static constexpr int32_t kUndoSlots = 10;
+
+  ImageDocument(int32_t width, int32_t height, Colour background);
+
+  Picture& picture() { return picture_; }
+  const Picture& picture() const { return picture_; }
+  int32_t ImageWidth() const { return picture_.width(); }
+  int32_t ImageHeight() const { return picture_.height(); }
+
+  // Full path, or "Image N" for an unsaved window; the title is the part
+  // after the last path separator ('\' or '/').
+  const std::string& Filename() const { return filename_; }
+  void setFilename(const std::string& path);
+  const std::string& FileTitle() const { return fileTitle_; }
+
+  // The selection: two corners in picture pixels, in either order.
+  int32_t stx = 0, sty = 0, enx = 0, eny = 0;
+  int32_t selogicalx() const;    // width
+  int32_t selogicaly() const;    // height
+  int32_t ofselogicalx() const;  // left
+  int32_t ofselogicaly() const;  // top
+  SelectionArea selection() const;
+  // Removes the selection frame and sets the two corners.
+  void selogicalxy(int32_t startX, int32_t startY, int32_t endX, int32_t endY);
+
+  // State of the current tool or selection; above 0 while a frame is shown.
+  int16_t SettingState = 0;
+  int16_t HasCapture = 0;
+  // Removes the selection frame (the selection itself stays).
+  void deleteframe();
+
+  // Undo: ten snapshots of the persistent raster; the oldest is dropped when full.
+  void undosetting();
+  // Restores the newest snapshot into the picture (at its size) and writes
+  // that size into genset's imagewidth/imageheight and the pattern area.
+  void undo(GenSet& genset);
+  int32_t undoTop() const { return undoTop_; }
+  // Set by every snapshot; never cleared (saving does not clear it either).
+  bool Dirty() const { return dirty_; }
+  void markDirty() { dirty_ = true; }
+
+  // New picture size; the selection becomes the whole picture and genset's
+  // pattern area follows. Nothing happens when the size is unchanged.
+  void form3pic11sizeset(int32_t width, int32_t height, GenSet& genset);
+  // The whole picture becomes the selection; genset's pattern area follows.
+  void selectall(GenSet& genset);
+
+ private:
+  Picture picture_;
+  std::string filename_;
+  std::string fileTitle_;
+  std::array<std::optional<RasterImage>, kUndoSlots> undoSlots_;
+  int32_t undoTop_ = -1;
+  bool dirty_ = false;
+};
+
+}  // namespace zefrin
