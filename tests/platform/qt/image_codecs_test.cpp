@@ -1,11 +1,11 @@
 #include "platform/qt/image_codecs.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QByteArray>
 #include <QImage>
 #include <filesystem>
-
 
 namespace zefrin {
 namespace {
@@ -16,7 +16,8 @@ class ImageCodecsTest : public ::testing::Test {
  protected:
   ImageCodecsTest() {
     dir = fs::temp_directory_path() /
-          ("zefrin-codecs-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+          ("zefrin-codecs-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
     // Every pixel different, so a swapped channel or row shows.
