@@ -128,6 +128,11 @@ class Picture {
   template <typename Fn>
   void forEachTarget(Fn&& fn);
   void markDirty(const RectI& rect);
+  // The picture cut to the clip region's box: no pen or brush writes outside it.
+  RectI drawableArea() const;
+  const Region* clipRegion() const { return state_.clip ? &*state_.clip : nullptr; }
+  void drawThin(PointI from, PointI to);
+  void drawWide(PointI from, PointI to);
 
   Colour background_;
   RasterImage persistent_;
@@ -136,6 +141,7 @@ class Picture {
   DrawingState state_;
   std::vector<DrawingState> savedStates_;
   RectI dirty_{};
+  RectI transientArea_{};  // what transient drawing touched; refresh() repaints it
   int32_t dashPhase_ = 0;  // position in the dash pattern, carried from segment to segment
 };
 

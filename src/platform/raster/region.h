@@ -1,6 +1,8 @@
 // A set of pixels: a rectangle or a polygon filled by the winding rule.
 // Pixel (x, y) belongs to a polygon region when its centre (x + 0.5, y + 0.5)
 // lies inside; the bounding box is half-open (right and bottom outside).
+// Polygon regions hold rows -2^20 .. 2^20 - 1 only; memory grows with the
+// number of rows the region spans.
 #pragma once
 
 #include <span>
