@@ -43,7 +43,7 @@ Region Region::rectangle(const RectI& rect) {
   Region region;
   if (rect.empty()) return region;
   region.box_ = rect;
-  region.rows_.assign(static_cast<size_t>(rect.height()), std::vector<Run>{{rect.left, rect.right}});
+  region.rectangleRun_ = Run{rect.left, rect.right};
   return region;
 }
 
@@ -131,6 +131,7 @@ RectI Region::boundingBox() const { return box_; }
 
 std::span<const Region::Run> Region::runsOnRow(int32_t y) const {
   if (y < box_.top || y >= box_.bottom) return {};
+  if (rows_.empty()) return {&rectangleRun_, 1};
   return rows_[static_cast<size_t>(int64_t{y} - box_.top)];
 }
 

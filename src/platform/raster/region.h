@@ -31,7 +31,8 @@ class Region {
 
  private:
   RectI box_{};
-  std::vector<std::vector<Run>> rows_;  // one list per row of box_
+  std::vector<std::vector<Run>> rows_;  // one list per row of box_; empty for a rectangle
+  Run rectangleRun_{};                   // a rectangle's one run, shared by all its rows
 };
 
 }  // namespace zefrin

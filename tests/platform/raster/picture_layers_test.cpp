@@ -122,6 +122,20 @@ TEST(PicturePixels, ReadAndWriteInsideOnly) {
   EXPECT_EQ(asciiArt(picture, {{0x00123456, 'x'}}), rows({"...", ".x."}));
 }
 
+TEST(PicturePixels, AnEmptyPictureIgnoresEveryDrawing) {
+  Picture picture(0, -3, kWhite);
+  EXPECT_EQ(picture.height(), 0);
+  picture.moveTo(-1, -1);
+  picture.lineTo(5, 5);
+  picture.state().penWidth = 4;
+  picture.lineTo(0, 0);
+  picture.fillRect(RectI{-1, -1, 2, 2}, kBlack);
+  picture.setPixel(0, 0, kBlack);
+  picture.stretchFrom(RasterImage(2, 2), RectI{0, 0, 2, 2}, RectI{0, 0, 2, 2});
+  EXPECT_EQ(picture.getPixel(0, 0), kInvalidColour);
+  EXPECT_TRUE(picture.takeDirtyRect().empty());
+}
+
 TEST(PictureClip, LimitsPensBrushesAndPixelsButNotBlits) {
   Picture picture = whitePicture(6, 4);
   const std::array<PointI, 3> triangle{PointI{0, 0}, PointI{6, 0}, PointI{0, 4}};

@@ -41,6 +41,12 @@ TEST(Region, RectangleIsHalfOpen) {
   EXPECT_EQ(region.runsOnRow(2)[0].start, 1);
   EXPECT_EQ(region.runsOnRow(2)[0].end, 4);
   EXPECT_TRUE(region.runsOnRow(1).empty());
+  // Any size costs the same: a rectangle keeps one run for all its rows.
+  const Region vast = Region::rectangle(RectI{-5, -2147483647 - 1, 5, 2147483647});
+  EXPECT_TRUE(vast.contains(4, -2147483647));
+  EXPECT_FALSE(vast.contains(5, 0));
+  ASSERT_EQ(vast.runsOnRow(2147483646).size(), 1u);
+  EXPECT_EQ(vast.runsOnRow(2147483646)[0].end, 5);
   EXPECT_TRUE(Region::rectangle(RectI{3, 3, 3, 9}).empty());
   EXPECT_TRUE(Region::rectangle(RectI{5, 0, 2, 4}).empty());
   EXPECT_TRUE(Region{}.empty());
