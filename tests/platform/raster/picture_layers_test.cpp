@@ -44,6 +44,39 @@ TEST(PictureLayers, TransientDrawingReachesOnlyTheScreenUntilRefresh) {
   EXPECT_EQ(asciiArt(picture), rows({"####", "....", "####"}));
 }
 
+// How a generation run draws a line: save the state, move to point 0, one
+// pen per segment in the colour of its first point, skip pen-up points,
+// restore the state.
+TEST(PictureLayers, PolylineWithPerSegmentPensLeavesTheStateAsItWas) {
+  struct Point {
+    int32_t x, y;
+    Colour colour;
+  };
+  const Point line[] = {{0, 0, kBlack}, {3, 0, kRed}, {3, 3, kPenUp}, {0, 3, kBlack}, {0, 1, kBlack}};
+  Picture picture = whitePicture(4, 4);
+  picture.moveTo(2, 2);
+  picture.saveState();
+  picture.state().rasterMode = raster_mode::kCopyPen;
+  picture.moveTo(line[0].x, line[0].y);
+  for (size_t i = 0; i + 1 < std::size(line); ++i) {
+    if (line[i].colour < 0) {
+      picture.moveTo(line[i + 1].x, line[i + 1].y);
+      continue;
+    }
+    picture.state().penColour = line[i].colour;
+    picture.state().penWidth = 1;
+    picture.lineTo(line[i + 1].x, line[i + 1].y);
+  }
+  picture.restoreState();
+  EXPECT_EQ(picture.state().penPosition, (PointI{2, 2}));
+  EXPECT_EQ(asciiArt(picture, {{kBlack, '#'}, {kRed, 'r'}}), rows({
+                                                                 "###r",
+                                                                 "...r",
+                                                                 "#..r",
+                                                                 "#...",
+                                                             }));
+}
+
 TEST(PictureLayers, ClearDrawingsReturnsToTheBaseOrTheBackground) {
   Picture picture = whitePicture(3, 2);
   horizontal(picture, 0);
