@@ -26,7 +26,6 @@ inline constexpr int32_t kInsideFrame = 6;
 struct DashPattern {
   uint32_t onBits = 0;  // bit i set: pixel i of the period is drawn
   int32_t period = 1;
-  bool isOn(int64_t position) const { return (onBits >> (position % period)) & 1u; }
 };
 
 // Every period divides this, so a position along a polyline can be kept modulo it.

@@ -1,4 +1,5 @@
 // The pen and brush primitives of the picture.
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/raster/line_rasteriser.h"

@@ -44,9 +44,7 @@ TEST(WideLine, RoundEndsAndExactWidths) {
                                               }));
   // Dashed styles draw solid when wide; a zero-length segment draws nothing.
   EXPECT_EQ(wideLine(12, 7, 5, {3, 3}, {8, 3}, pen_style::kDash), wideLine(12, 7, 5, {3, 3}, {8, 3}));
-  EXPECT_EQ(wideLine(6, 6, 4, {3, 3}, {3, 3}), std::string(6, '.') + ('\n' + std::string(6, '.')) +
-                                                   ('\n' + std::string(6, '.')) + ('\n' + std::string(6, '.')) +
-                                                   ('\n' + std::string(6, '.')) + ('\n' + std::string(6, '.')));
+  EXPECT_EQ(wideLine(6, 6, 4, {3, 3}, {3, 3}), asciiArt(whitePicture(6, 6)));
 }
 
 // Whether the centre of pixel (px, py) is within width / 2 of the pen's
