@@ -79,18 +79,16 @@ void ImageDocument::undo(GenSet& genset) {
 void ImageDocument::form3pic11sizeset(int32_t width, int32_t height, GenSet& genset) {
   if (width == picture_.width() && height == picture_.height()) return;
   picture_.resize(width, height);
-  stx = 0;
-  sty = 0;
-  enx = picture_.width();
-  eny = picture_.height();
-  genset.logicalX = picture_.width();
-  genset.logicalY = picture_.height();
-  genset.offsetlogicalX = 0;
-  genset.offsetlogicalY = 0;
+  selectWholePicture(genset);
 }
 
 void ImageDocument::selectall(GenSet& genset) {
   deleteframe();
+  selectWholePicture(genset);
+  SettingState = 0;
+}
+
+void ImageDocument::selectWholePicture(GenSet& genset) {
   stx = 0;
   sty = 0;
   enx = picture_.width();
@@ -99,7 +97,6 @@ void ImageDocument::selectall(GenSet& genset) {
   genset.logicalY = picture_.height();
   genset.offsetlogicalX = 0;
   genset.offsetlogicalY = 0;
-  SettingState = 0;
 }
 
 ImageDocument::ProcessingArea ImageDocument::prepareprocessing() {

@@ -75,6 +75,9 @@ class ImageDocument {
   cDIBSection& workBuffer() { return workBuffer_; }
 
  private:
+  // The selection and genset's pattern area become the whole picture.
+  void selectWholePicture(GenSet& genset);
+
   Picture picture_;
   cDIBSection imageBuffer_;
   cDIBSection workBuffer_;
