@@ -151,6 +151,7 @@ ImageLoadResult loadImageFile(const std::string& path) {
   // The format comes from the content alone, never from the name.
   QImageReader reader(&file);
   reader.setDecideFormatFromContent(true);
+  reader.setAllocationLimit(kAllocationLimitMb);
   const QByteArray detected = reader.format();
   if (detected.isEmpty()) {
     result.error = "The file is not a picture in a known format.";
@@ -170,7 +171,6 @@ ImageLoadResult loadImageFile(const std::string& path) {
     result.error = tooLargeReason(declared);
     return result;
   }
-  reader.setAllocationLimit(kAllocationLimitMb);
 
   QImage decoded;
   if (!reader.read(&decoded) || decoded.isNull()) {

@@ -137,6 +137,17 @@ TEST_F(ImageFiles, JpegUsesTheQualityOption) {
   EXPECT_LT(contents(path("low.jpg")).size(), contents(path("high.jpg")).size());
 }
 
+// JPEG data in a file named .png (what a save with the JPEG filter makes of
+// picture.png) opens as the JPEG it is.
+TEST_F(ImageFiles, TheContentDecidesTheFormatNotTheName) {
+  const std::string file = path("picture.png");
+  ASSERT_TRUE(saveImageFile(patterned(37, 23), file, encoder("jpeg")).ok);
+  ASSERT_TRUE(contents(file).startsWith("\xFF\xD8"));
+  const ImageLoadResult loaded = loadImageFile(file);
+  ASSERT_TRUE(loaded.ok) << loaded.error;
+  EXPECT_EQ(loaded.image.width(), 37);
+}
+
 TEST_F(ImageFiles, WidePicturesLoadWhole) {
   const RasterImage original = patterned(1024, 600);
   const std::string file = path("wide.png");
