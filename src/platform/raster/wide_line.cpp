@@ -115,16 +115,31 @@ bool WideLineRows::next(int32_t& y, int32_t& left, int32_t& right) {
     double low = 0.0, high = 0.0;
     estimateRow(py, low, high);
     if (!(low <= high)) continue;
-    // Columns whose centre 2p + 1 lies in [low, high], widened a little.
-    int64_t l = static_cast<int64_t>(std::ceil((low - kSlack - 1.0) / 2.0));
-    int64_t r = static_cast<int64_t>(std::floor((high + kSlack - 1.0) / 2.0));
+    // Columns whose centre 2p + 1 lies in [low, high]. The estimate is only
+    // trusted where no pixel centre lies within kSlack of its ends; near one,
+    // the exact test decides.
+    const double lowColumn = (low - 1.0) / 2.0;
+    const double highColumn = (high - 1.0) / 2.0;
+    int64_t l = static_cast<int64_t>(std::ceil(lowColumn));
+    int64_t r = static_cast<int64_t>(std::floor(highColumn));
+    const bool leftClear = static_cast<double>(l) - lowColumn > kSlack &&
+                           lowColumn - static_cast<double>(l - 1) > kSlack;
+    const bool rightClear = highColumn - static_cast<double>(r) > kSlack &&
+                            static_cast<double>(r + 1) - highColumn > kSlack;
+    if (!leftClear) l = static_cast<int64_t>(std::ceil((low - kSlack - 1.0) / 2.0));
+    if (!rightClear) r = static_cast<int64_t>(std::floor((high + kSlack - 1.0) / 2.0));
     l = std::max(l, colLow_);
     r = std::min(r, colHigh_);
-    if (l > r) continue;
-    while (l > colLow_ && inside(l - 1, py)) --l;
-    while (l <= r && !inside(l, py)) ++l;
-    while (r < colHigh_ && inside(r + 1, py)) ++r;
-    while (r >= l && !inside(r, py)) --r;
+    if (l > r && leftClear && rightClear) continue;
+    if (!leftClear) {
+      l = std::min(l, r + 1);
+      while (l > colLow_ && inside(l - 1, py)) --l;
+      while (l <= r && !inside(l, py)) ++l;
+    }
+    if (!rightClear) {
+      while (r < colHigh_ && inside(r + 1, py)) ++r;
+      while (r >= l && !inside(r, py)) --r;
+    }
     if (l > r) continue;
     y = static_cast<int32_t>(py);
     left = static_cast<int32_t>(l);
