@@ -4,7 +4,9 @@ namespace zefrin {
 
 namespace {
 constexpr auto kQuietTime = std::chrono::seconds(1);
-constexpr auto kUpdateEvery = std::chrono::milliseconds(100);
+// A terminal line is rewritten in place; a log gets a new line each time.
+constexpr auto kTerminalUpdateEvery = std::chrono::milliseconds(100);
+constexpr auto kLogUpdateEvery = std::chrono::seconds(1);
 }  // namespace
 
 ConsoleProgress::ConsoleProgress(std::FILE* out, bool terminal, LineObserver* next)
@@ -13,13 +15,17 @@ ConsoleProgress::ConsoleProgress(std::FILE* out, bool terminal, LineObserver* ne
 bool ConsoleProgress::due() {
   const auto now = Clock::now();
   if (!terminal_ && now - start_ < kQuietTime) return false;
-  if (shown_ && now - lastShown_ < kUpdateEvery) return false;
+  if (shown_ && now - lastShown_ < (terminal_ ? kTerminalUpdateEvery : kLogUpdateEvery)) return false;
   lastShown_ = now;
   return true;
 }
 
 void ConsoleProgress::show(const char* text) {
-  std::fprintf(out_, "\rzefrin-render: %-40s", text);
+  if (terminal_) {
+    std::fprintf(out_, "\rzefrin-render: %-40s", text);
+  } else {
+    std::fprintf(out_, "zefrin-render: %s\n", text);
+  }
   std::fflush(out_);
   shown_ = true;
 }
@@ -56,7 +62,7 @@ void ConsoleProgress::finish() {
   char text[64];
   std::snprintf(text, sizeof text, "%lld lines drawn in %.1f s", static_cast<long long>(lines_), seconds);
   show(text);
-  std::fputc('\n', out_);
+  if (terminal_) std::fputc('\n', out_);
 }
 
 }  // namespace zefrin

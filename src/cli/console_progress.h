@@ -1,7 +1,8 @@
 // The progress line zefrin-render writes on stderr: the layout's percentage,
-// then the line being drawn. It appears at once on a terminal and otherwise
-// only once the run has taken more than a second, so short runs and scripts
-// see nothing.
+// then the line being drawn. On a terminal it appears at once and is
+// rewritten in place; otherwise it appears only once the run has taken more
+// than a second, as a new line at most every second, so short runs and
+// scripts see nothing.
 #pragma once
 
 #include <chrono>

@@ -225,7 +225,9 @@ std::string usageText() {
 
 Runs one generation of Zefrin's line patterns into an offscreen picture and
 writes it. The output format follows FILE's extension: .png, .jpg/.jpeg
-(quality 50 unless --jpeg-quality), .bmp, or .svg (the lines as vectors).
+(quality 50 unless --jpeg-quality), .bmp, or .svg (the lines as vectors,
+solid, in their colours and widths; raster modes and pen styles apply to
+the pixel formats only).
 
 Settings (applied in the order given):
   --set NAME=VALUE        any generation setting by its exact name, e.g.
@@ -237,7 +239,8 @@ Settings (applied in the order given):
                           Oval or a number 0..41
   --mode MODE             automatic, multioutline or manual (complex is not
                           available here yet and is refused)
-  --size WxH              picture size (default 400x300)
+  --size WxH              picture size (default 400x300; the same as
+                          --set imagewidth=W --set imageheight=H)
   --selection L,T,W,H     the area that receives the pattern (default: the
                           whole picture)
   --background COLOUR     picture background (default 0x800000)
