@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 
 #include "cli/console_progress.h"
@@ -10,7 +11,7 @@
 #include "cli/render_options.h"
 #include "generator/line_export.h"
 #include "platform/qt/file_output.h"
-#include "platform/qt/image_codecs.h"
+#include "platform/qt/image_files.h"
 
 #ifndef ZEFRIN_VERSION
 #define ZEFRIN_VERSION "unknown"
@@ -20,12 +21,26 @@ namespace zefrin {
 
 namespace {
 
-ImageFormat imageFormatOf(OutputKind kind) {
-  switch (kind) {
-    case OutputKind::Jpeg: return ImageFormat::Jpeg;
-    case OutputKind::Bmp: return ImageFormat::Bmp;
-    default: return ImageFormat::Png;
+// The platform's encoder for an output kind, as the Save command would use it.
+std::optional<ImageCodec> encoderFor(OutputKind kind) {
+  const char* format = kind == OutputKind::Jpeg ? "jpeg" : kind == OutputKind::Bmp ? "bmp" : "png";
+  for (const ImageCodec& codec : imageEncoders()) {
+    if (codec.format == format) return codec;
   }
+  return std::nullopt;
+}
+
+// Pictures are written like the program saves them: encoded and checked in
+// memory first, so a failure leaves any old file as it was.
+std::string writePicture(const RasterImage& picture, const std::string& path, OutputKind kind,
+                         int jpegQuality) {
+  const std::optional<ImageCodec> encoder = encoderFor(kind);
+  if (!encoder) return "unwritable file " + path + ": no encoder for this format";
+  cSaveOptions options;
+  options.JpgQuality = jpegQuality;
+  const ImageSaveResult saved = saveImageFile(picture, path, *encoder, options);
+  if (saved.ok) return {};
+  return "unwritable file " + path + ": " + saved.error;
 }
 
 std::string writeText(const std::string& path, const std::string& text) {
@@ -73,8 +88,8 @@ int runRenderCommand(std::span<const std::string_view> args, std::FILE* out, std
     error = writeText(options.output, linesToSvg(collector.lines(), picture.width(), picture.height(),
                                                  job.document().picture().background()));
   } else {
-    error = writeImageFile(job.document().picture().persistentRaster(), options.output,
-                           imageFormatOf(options.outputKind), options.jpegQuality);
+    error = writePicture(job.document().picture().persistentRaster(), options.output,
+                         options.outputKind, options.jpegQuality);
   }
   if (error.empty() && options.linesPath) error = writeText(*options.linesPath, linesToJson(collector.lines()));
   if (!error.empty()) {

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/qt/file_output.h"
 
 namespace zefrin {
 
@@ -60,13 +59,6 @@ std::string encodeImage(const RasterImage& image, ImageFormat format, std::vecto
   }
   bytes.assign(encoded.constData(), encoded.constData() + encoded.size());
   return {};
-}
-
-std::string writeImageFile(const RasterImage& image, const std::string& path, ImageFormat format,
-                           int jpegQuality) {
-  std::vector<char> bytes;
-  if (std::string error = encodeImage(image, format, bytes, jpegQuality); !error.empty()) return error;
-  return writeFileAtomically(path, bytes);
 }
 
 }  // namespace zefrin

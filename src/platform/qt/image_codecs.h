@@ -1,6 +1,6 @@
-// Image files through QtGui's encoders: a RasterImage becomes PNG, JPEG or
-// BMP without a display and without copying its pixels (its memory already
-// has the layout of an RGB32 QImage).
+// Encoding a RasterImage into memory as PNG, JPEG or BMP without a display
+// and without copying its pixels (its memory already has the layout of an
+// RGB32 QImage). Files are written with saveImageFile (image_files.h).
 #pragma once
 
 #include <optional>
@@ -25,10 +25,5 @@ std::optional<ImageFormat> imageFormatForPath(std::string_view path);
 // error. jpegQuality (0..100) is used for JPEG only.
 std::string encodeImage(const RasterImage& image, ImageFormat format, std::vector<char>& bytes,
                         int jpegQuality = kDefaultJpegQuality);
-
-// Encodes, then writes the file; an encoder failure writes nothing and a
-// failed write leaves no file. Returns an empty text on success.
-std::string writeImageFile(const RasterImage& image, const std::string& path, ImageFormat format,
-                           int jpegQuality = kDefaultJpegQuality);
 
 }  // namespace zefrin
