@@ -1,5 +1,6 @@
 // Toolbar toggles: the selection kind, the paint toolbar, the zoom button.
 #include <QAction>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolBar>
 
