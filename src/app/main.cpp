@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
 
   zefrin::QtMessenger messenger;
   zefrin::QtDialogProvider dialogs;
-  zefrin::QtSettingsStore settings;
+  zefrin::QtSettingsStore settings;  // QSettings of "Kelvarn" / "zefrin"
   zefrin::MainWindow window({messenger, dialogs, settings});
   messenger.setOwner(&window);
   window.show();

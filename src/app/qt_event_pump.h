@@ -14,6 +14,8 @@ class QtEventPump final : public EventPump {
   // Called before the events run: the main window repaints changed views.
   void setBeforePump(std::function<void()> hook) { beforePump_ = std::move(hook); }
   void processPendingEvents() override;
+  // Sleeps until an event arrives or the time is up, so pauses do not spin.
+  void waitForEvents(int32_t maxMilliseconds) override;
 
  private:
   std::function<void()> beforePump_;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "generator/settings.h"
+#include "imaging/dib_section.h"
 #include "platform/raster/picture.h"
 
 namespace zefrin {
@@ -62,8 +63,24 @@ class ImageDocument {
   // The whole picture becomes the selection; genset's pattern area follows.
   void selectall(GenSet& genset);
 
+  // The area an image operation works on, clipped to the image buffer.
+  struct ProcessingArea {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const ProcessingArea&) const = default;
+  };
+  // Before every image operation: an undo snapshot, the picture committed,
+  // both pixel buffers filled from it; returns the selection's area.
+  ProcessingArea prepareprocessing();
+  cDIBSection& imageBuffer() { return imageBuffer_; }
+  cDIBSection& workBuffer() { return workBuffer_; }
+
  private:
+  // The selection and genset's pattern area become the whole picture.
+  void selectWholePicture(GenSet& genset);
+
   Picture picture_;
+  cDIBSection imageBuffer_;
+  cDIBSection workBuffer_;
   std::string filename_;
   std::string fileTitle_;
   std::array<std::optional<RasterImage>, kUndoSlots> undoSlots_;

@@ -34,7 +34,8 @@ std::string codecFilterText(const std::vector<ImageCodec>& codecs);
 // The encoder for a save: the chosen filter's codec when the filter is one
 // of them (0-based index into the list), else, for "All Files", the first
 // codec whose extension list holds the name's extension (compared
-// case-sensitively), else the first codec. nullopt only for an empty list.
+// regardless of letter case), else the first codec. nullopt only for an
+// empty list.
 std::optional<ImageCodec> chooseEncoder(const std::vector<ImageCodec>& encoders,
                                         int32_t filterIndex, std::string_view fileName);
 

@@ -165,14 +165,14 @@ TEST_F(FileCommandsTest, RecentFilesMenuShowsTheListNewestFirstAndReopensThrough
   for (QAction* item : items) EXPECT_FALSE(item->isVisible());
   EXPECT_FALSE(separator->isVisible());
 
-  for (int i = 1; i <= 5; ++i) window->AddMRUFile(tempPath("f" + std::to_string(i) + ".png"));
+  for (int i = 1; i <= 5; ++i) window->AddMRUFile(tempPath(std::to_string(i).append(".png")));
   EXPECT_TRUE(separator->isVisible());
   for (int i = 0; i < 4; ++i) {
     EXPECT_TRUE(items[static_cast<size_t>(i)]->isVisible());
     EXPECT_EQ(items[static_cast<size_t>(i)]->text().toStdString(), window->recentFiles().MenuCaption(i + 1));
   }
-  EXPECT_EQ(window->recentFiles().File(1), tempPath("f5.png"));
-  EXPECT_EQ(window->recentFiles().File(4), tempPath("f2.png"));
+  EXPECT_EQ(window->recentFiles().File(1), tempPath("5.png"));
+  EXPECT_EQ(window->recentFiles().File(4), tempPath("2.png"));
 
   items[2]->trigger();  // cancelled in the dialog: nothing opens
   EXPECT_EQ(dialogs.prefills.back(), window->recentFiles().File(3));
@@ -188,10 +188,10 @@ TEST_F(FileCommandsTest, RecentFilesAreSavedAtCloseAndLoadedAtStart) {
 }
 
 TEST_F(FileCommandsTest, DamagedSettingsStoreDoesNotStopTheProgram) {
-  const std::string key(kRecentFilesKey);
-  settings.numbers[key + "/MaxCount"] = 2000000000;
-  settings.numbers[key + "/Count"] = -7;
-  settings.texts[key + "/File1"] = std::string(100000, 'x');
+  const auto value = [](const char* name) { return std::string(kRecentFilesKey).append(name); };
+  settings.numbers[value("/MaxCount")] = 2000000000;
+  settings.numbers[value("/Count")] = -7;
+  settings.texts[value("/File1")] = std::string(100000, 'x');
   restart();
   EXPECT_TRUE(window->isVisible());
   EXPECT_LE(window->recentFiles().FileCount(), window->recentFiles().MaxFileCount());

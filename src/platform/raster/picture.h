@@ -100,7 +100,11 @@ class Picture {
   void saveState();     // pushes the drawing state
   void restoreState();  // pops it (does nothing when none is saved)
 
-  // Pen drawing with the current state.
+  // Pen drawing with the current state. A pen of width 1 or less draws thin
+  // lines (Bresenham, end pixel left out, dash patterns running on from
+  // segment to segment until the next moveTo); a wider pen draws a solid
+  // stroke with round ends. A segment of length 0 draws nothing. Unknown
+  // pen styles draw solid; raster modes outside 1..16 act as 13.
   void moveTo(int32_t x, int32_t y);
   void lineTo(int32_t x, int32_t y);
   // Brush fill of a half-open rectangle with the raster mode and clip.
@@ -128,6 +132,11 @@ class Picture {
   template <typename Fn>
   void forEachTarget(Fn&& fn);
   void markDirty(const RectI& rect);
+  // The picture cut to the clip region's box: no pen or brush writes outside it.
+  RectI drawableArea() const;
+  const Region* clipRegion() const { return state_.clip ? &*state_.clip : nullptr; }
+  void drawThin(PointI from, PointI to);
+  void drawWide(PointI from, PointI to);
 
   Colour background_;
   RasterImage persistent_;
@@ -136,6 +145,7 @@ class Picture {
   DrawingState state_;
   std::vector<DrawingState> savedStates_;
   RectI dirty_{};
+  RectI transientArea_{};  // what transient drawing touched; refresh() repaints it
   int32_t dashPhase_ = 0;  // position in the dash pattern, carried from segment to segment
 };
 

@@ -1,6 +1,8 @@
 // A set of pixels: a rectangle or a polygon filled by the winding rule.
 // Pixel (x, y) belongs to a polygon region when its centre (x + 0.5, y + 0.5)
 // lies inside; the bounding box is half-open (right and bottom outside).
+// Polygon regions hold rows -2^20 .. 2^20 - 1 only; memory grows with the
+// number of rows the region spans.
 #pragma once
 
 #include <span>
@@ -29,7 +31,8 @@ class Region {
 
  private:
   RectI box_{};
-  std::vector<std::vector<Run>> rows_;  // one list per row of box_
+  std::vector<std::vector<Run>> rows_;  // one list per row of box_; empty for a rectangle
+  Run rectangleRun_{};                   // a rectangle's one run, shared by all its rows
 };
 
 }  // namespace zefrin
