@@ -1,5 +1,7 @@
 #include "app/demo_run.h"
 
+#include <QPixmap>
+#include <QString>
 #include <iostream>
 
 #include "app/main_window.h"
@@ -13,7 +15,11 @@ int runDemo(MainWindow& window, const std::string& outputPng) {
   for (const ImageCodec& encoder : imageEncoders()) {
     if (encoder.mimeType != "image/png") continue;
     const ImageSaveResult saved = saveImageFile(image->document().picture().persistentRaster(), outputPng, encoder);
-    if (saved.ok) return 0;
+    if (saved.ok) {
+      // A picture of the whole main window next to it, to see what a user sees.
+      window.grab().save(QString::fromStdString(outputPng + ".window.png"));
+      return 0;
+    }
     std::cerr << "zefrin: could not save " << outputPng << ": " << saved.error << '\n';
     return 1;
   }

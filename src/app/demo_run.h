@@ -1,5 +1,6 @@
 // A scripted session for demonstrations and checks under a virtual display:
-// New, Go, then the picture saved as PNG without any dialog.
+// New, Go, then the picture saved as PNG without any dialog, and a picture
+// of the main window saved beside it (OUT.png.window.png).
 #pragma once
 
 #include <string>
