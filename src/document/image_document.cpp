@@ -54,15 +54,25 @@ void ImageDocument::deleteframe() {
 
 void ImageDocument::undosetting() {
   deleteframe();
-  if (undoTop_ > kUndoSlots - 2) {
-    // Full: the oldest snapshot goes.
-    std::rotate(undoSlots_.begin(), undoSlots_.begin() + 1, undoSlots_.end());
-    undoTop_ = kUndoSlots - 1;
-  } else {
-    ++undoTop_;
-  }
+  if (undoTop_ > kUndoSlots - 2) dropOldestSnapshot();  // full
+  ++undoTop_;
   undoSlots_[static_cast<size_t>(undoTop_)] = picture_.persistentRaster();
+  // There is no redo: snapshots above the top can never come back.
+  for (size_t i = static_cast<size_t>(undoTop_) + 1; i < undoSlots_.size(); ++i) undoSlots_[i].reset();
+  auto storedBytes = [&] {
+    size_t total = 0;
+    for (int32_t i = 0; i <= undoTop_; ++i) total += undoSlots_[static_cast<size_t>(i)]->byteCount();
+    return total;
+  };
+  while (undoTop_ > 0 && storedBytes() > undoBudgetBytes_) dropOldestSnapshot();
   dirty_ = true;
+}
+
+void ImageDocument::dropOldestSnapshot() {
+  if (undoTop_ < 0) return;
+  std::rotate(undoSlots_.begin(), undoSlots_.begin() + 1, undoSlots_.end());
+  undoSlots_.back().reset();
+  --undoTop_;
 }
 
 void ImageDocument::undo(GenSet& genset) {

@@ -17,6 +17,9 @@ namespace zefrin {
 class ImageDocument {
  public:
   static constexpr int32_t kUndoSlots = 10;
+  // Snapshots of very large pictures are dropped, oldest first, once the
+  // store would hold more than this; the newest snapshot is always kept.
+  static constexpr size_t kDefaultUndoBudgetBytes = size_t{1} << 30;
 
   ImageDocument(int32_t width, int32_t height, Colour background);
 
@@ -47,8 +50,10 @@ class ImageDocument {
   // Removes the selection frame (the selection itself stays).
   void deleteframe();
 
-  // Undo: ten snapshots of the persistent raster; the oldest is dropped when full.
+  // Undo: ten snapshots of the persistent raster; the oldest is dropped when
+  // full or when the snapshots together pass the memory budget.
   void undosetting();
+  void setUndoBudget(size_t bytes) { undoBudgetBytes_ = bytes; }
   // Restores the newest snapshot into the picture (at its size) and writes
   // that size into genset's imagewidth/imageheight and the pattern area.
   void undo(GenSet& genset);
@@ -75,6 +80,7 @@ class ImageDocument {
   cDIBSection& workBuffer() { return workBuffer_; }
 
  private:
+  void dropOldestSnapshot();
   // The selection and genset's pattern area become the whole picture.
   void selectWholePicture(GenSet& genset);
 
@@ -85,6 +91,7 @@ class ImageDocument {
   std::string fileTitle_;
   std::array<std::optional<RasterImage>, kUndoSlots> undoSlots_;
   int32_t undoTop_ = -1;
+  size_t undoBudgetBytes_ = kDefaultUndoBudgetBytes;
   bool dirty_ = false;
 };
 

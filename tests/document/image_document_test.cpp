@@ -71,6 +71,24 @@ TEST(ImageDocument, UndoWalksBackThroughTheTenNewestSnapshots) {
   EXPECT_EQ(doc.undoTop(), -1);
 }
 
+TEST(ImageDocument, SnapshotsOfHugePicturesStayWithinTheBudget) {
+  ImageDocument doc(100, 100, 0);  // 40,000 bytes a snapshot
+  GenSet genset;
+  doc.setUndoBudget(100000);
+  for (int32_t i = 1; i <= 5; ++i) {
+    doc.picture().setPixel(0, 0, i);
+    doc.undosetting();
+  }
+  EXPECT_EQ(doc.undoTop(), 1);  // only the two newest fit
+  doc.undo(genset);
+  EXPECT_EQ(doc.picture().getPixel(0, 0), 5);
+  doc.undo(genset);
+  EXPECT_EQ(doc.picture().getPixel(0, 0), 4);
+  doc.setUndoBudget(1);  // the newest snapshot is kept whatever the budget
+  doc.undosetting();
+  EXPECT_EQ(doc.undoTop(), 0);
+}
+
 TEST(ImageDocument, UndoBringsBackTheSnapshotsSize) {
   ImageDocument doc(100, 50, 0x123456);
   GenSet genset;
