@@ -77,13 +77,11 @@ WideLineRows::WideLineRows(PointI from, PointI to, int32_t width, const RectI& a
     bandLow_.start(vy * dx - reach + dy - 1, 2 * dx, dy_);
     bandHigh_.start(vy * dx + reach, 2 * dx, dy_);
   }
-  startSlab();
-  constexpr int64_t kNear = int64_t{1} << 29;  // then every band numerator stays below 2^62
-  near_ = std::max<int64_t>({std::abs(ax_), std::abs(ay_), std::abs(bx), std::abs(by), radius_}) < kNear;
+  startSlab(vy_);
 }
 
-void WideLineRows::startSlab() {
-  const Int128 dx = dx_, dy = dy_, vy = vy_;
+void WideLineRows::startSlab(int64_t rowOffset) {
+  const Int128 dx = dx_, dy = dy_, vy = rowOffset;
   const Int128 length2 = dx * dx + dy * dy;
   if (dx_ > 0) {  // along in [0, length2]
     slabLow_.start(-vy * dy + dx - 1, -2 * dy, dx_);
@@ -105,79 +103,74 @@ bool WideLineRows::next(int32_t& y, int32_t& left, int32_t& right) {
   while (!empty_ && nextRow_ < rowEnd_) {
     const int64_t py = nextRow_++;
     const int64_t vy = vy_;
-    // Column offsets (from ax_) of the band between the end perpendiculars.
-    Int128 low = -kNoLimit, high = kNoLimit;
+    vy_ += 2;
+    int64_t l = 0, r = 0;
     if (vy > radius_ && vy < dy_ - radius_) {
       // A band point's row lies within the radius of its foot on the spine,
-      // so between the ends' rows the whole band row lies in the slab.
-      if (near_) {
-        const int64_t bandLeft = static_cast<int64_t>(bandLow_.quotientLow);
-        const int64_t bandRight = static_cast<int64_t>(bandHigh_.quotientLow);
-        bandLow_.advance();
-        bandHigh_.advance();
-        vy_ += 2;
-        slabBehind_ = true;
-        const int64_t l = std::max(colLow_, -((1 - ax_ - bandLeft) >> 1));
-        const int64_t rt = std::min(colHigh_, (ax_ + bandRight - 1) >> 1);
-        if (l > rt) continue;
-        y = static_cast<int32_t>(py);
-        left = static_cast<int32_t>(l);
-        right = static_cast<int32_t>(rt + 1);
-        return true;
-      }
-      low = bandLow_.quotient();
-      high = bandHigh_.quotient();
+      // so between the ends' rows the whole band row lies in the slab. There
+      // the edges' offsets |vx| <= |dx| + reach / dy + 1 stay below 2^58, so
+      // their low halves are the whole values.
+      const int64_t bandLeft = static_cast<int64_t>(bandLow_.quotientLow);
+      const int64_t bandRight = static_cast<int64_t>(bandHigh_.quotientLow);
       bandLow_.advance();
       bandHigh_.advance();
-      vy_ += 2;
       slabBehind_ = true;
-    } else {
-    if (slabBehind_) startSlab();
-    if (dy_ > 0) {
-      low = bandLow_.quotient();
-      high = bandHigh_.quotient();
-      bandLow_.advance();
-      bandHigh_.advance();
-    } else if (vy > radius_ || vy < -radius_) {
-      low = kNoLimit;
+      // Columns p with ax_ + offset = 2p + 1.
+      l = std::max(colLow_, -((1 - ax_ - bandLeft) >> 1));
+      r = std::min(colHigh_, (ax_ + bandRight - 1) >> 1);
+    } else if (!endRow(vy, l, r)) {
+      continue;
     }
-    if (dx_ != 0) {
-      low = std::max(low, slabLow_.quotient());
-      high = std::min(high, slabHigh_.quotient());
-      slabLow_.advance();
-      slabHigh_.advance();
-    } else if (vy < 0 || vy > dy_) {
-      low = kNoLimit;
-    }
-    vy_ += 2;
-    // The round ends, for the rows within the radius of one.
-    const int64_t r = radius_;
-    for (const auto& [ex, ey] : {std::pair<int64_t, int64_t>{0, 0}, {dx_, dy_}}) {
-      const int64_t d = vy - ey;
-      if (d > r || d < -r) continue;
-      const int64_t h = squareRootFloor(r * r - d * d);
-      if (low > high) {
-        low = ex - h;
-        high = ex + h;
-      } else {
-        low = std::min(low, Int128{ex - h});
-        high = std::max(high, Int128{ex + h});
-      }
-    }
-    }
-    if (low > high) continue;
-    // Columns p with ax_ + low <= 2p + 1 <= ax_ + high, within the area.
-    const Int128 lowColumn = -((1 - ax_ - low) >> 1);
-    const Int128 highColumn = (ax_ + high - 1) >> 1;
-    const int64_t l = lowColumn < colLow_ ? colLow_ : static_cast<int64_t>(lowColumn);
-    const int64_t rt = highColumn > colHigh_ ? colHigh_ : static_cast<int64_t>(highColumn);
-    if (l > rt) continue;
+    if (l > r) continue;
     y = static_cast<int32_t>(py);
     left = static_cast<int32_t>(l);
-    right = static_cast<int32_t>(rt + 1);
+    right = static_cast<int32_t>(r + 1);
     return true;
   }
   return false;
+}
+
+bool WideLineRows::endRow(int64_t vy, int64_t& l, int64_t& r) {
+  if (slabBehind_) startSlab(vy);
+  // Column offsets (from ax_) of the band between the end perpendiculars.
+  Int128 low = -kNoLimit, high = kNoLimit;
+  if (dy_ > 0) {
+    low = bandLow_.quotient();
+    high = bandHigh_.quotient();
+    bandLow_.advance();
+    bandHigh_.advance();
+  } else if (vy > radius_ || vy < -radius_) {
+    low = kNoLimit;
+  }
+  if (dx_ != 0) {
+    low = std::max(low, slabLow_.quotient());
+    high = std::min(high, slabHigh_.quotient());
+    slabLow_.advance();
+    slabHigh_.advance();
+  } else if (vy < 0 || vy > dy_) {
+    low = kNoLimit;
+  }
+  // The round ends.
+  const int64_t radius = radius_;
+  for (const auto& [ex, ey] : {std::pair<int64_t, int64_t>{0, 0}, {dx_, dy_}}) {
+    const int64_t d = vy - ey;
+    if (d > radius || d < -radius) continue;
+    const int64_t h = squareRootFloor(radius * radius - d * d);
+    if (low > high) {
+      low = ex - h;
+      high = ex + h;
+    } else {
+      low = std::min(low, Int128{ex - h});
+      high = std::max(high, Int128{ex + h});
+    }
+  }
+  if (low > high) return false;
+  // Columns p with ax_ + low <= 2p + 1 <= ax_ + high, within the area.
+  const Int128 lowColumn = -((1 - ax_ - low) >> 1);
+  const Int128 highColumn = (ax_ + high - 1) >> 1;
+  l = lowColumn < colLow_ ? colLow_ : static_cast<int64_t>(lowColumn);
+  r = highColumn > colHigh_ ? colHigh_ : static_cast<int64_t>(highColumn);
+  return true;
 }
 
 }  // namespace zefrin

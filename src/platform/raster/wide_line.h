@@ -56,19 +56,21 @@ class WideLineRows {
     }
   };
 
-  void startSlab();  // the slab steps from the row of vy_ on
+  void startSlab(int64_t rowOffset);  // the slab steps from that row on
+  // A row within the radius of an end, at offset vy from ay_: its columns
+  // [l, r] clipped to the area, or false when it has none.
+  bool endRow(int64_t vy, int64_t& l, int64_t& r);
 
   // Spine start and direction (dy_ >= 0) and radius in half-pixel units
   // (pixel centres are odd); spans are worked out relative to the start.
   int64_t ax_ = 0, ay_ = 0, dx_ = 0, dy_ = 0, radius_ = 0;
-  int64_t vy_ = 0;  // row centre minus ay_ for nextRow_
+  int64_t vy_ = 0;  // centre of row nextRow_ minus ay_
   // Band |cross| <= radius * length, and the slab between the perpendiculars
   // through the ends, as ranges of the column offset from ax_.
   // The slab and the ends only matter in the rows within the radius of an
   // end; rows between those take the band alone and leave the slab behind.
   FloorSteps bandLow_, bandHigh_, slabLow_, slabHigh_;
   bool slabBehind_ = false;
-  bool near_ = false;  // ends and radius small enough for the band offsets to fit 64 bits
   int64_t rowEnd_ = 0, colLow_ = 0, colHigh_ = 0;  // columns inclusive
   int64_t nextRow_ = 0;
   int64_t rowLow_ = 0;
