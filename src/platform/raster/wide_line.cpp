@@ -99,37 +99,6 @@ RectI WideLineRows::bounds() const {
                static_cast<int32_t>(colHigh_ + 1), static_cast<int32_t>(rowEnd_)};
 }
 
-bool WideLineRows::next(int32_t& y, int32_t& left, int32_t& right) {
-  while (!empty_ && nextRow_ < rowEnd_) {
-    const int64_t py = nextRow_++;
-    const int64_t vy = vy_;
-    vy_ += 2;
-    int64_t l = 0, r = 0;
-    if (vy > radius_ && vy < dy_ - radius_) {
-      // A band point's row lies within the radius of its foot on the spine,
-      // so between the ends' rows the whole band row lies in the slab. There
-      // the edges' offsets |vx| <= |dx| + reach / dy + 1 stay below 2^58, so
-      // their low halves are the whole values.
-      const int64_t bandLeft = static_cast<int64_t>(bandLow_.quotientLow);
-      const int64_t bandRight = static_cast<int64_t>(bandHigh_.quotientLow);
-      bandLow_.advance();
-      bandHigh_.advance();
-      slabBehind_ = true;
-      // Columns p with ax_ + offset = 2p + 1.
-      l = std::max(colLow_, -((1 - ax_ - bandLeft) >> 1));
-      r = std::min(colHigh_, (ax_ + bandRight - 1) >> 1);
-    } else if (!endRow(vy, l, r)) {
-      continue;
-    }
-    if (l > r) continue;
-    y = static_cast<int32_t>(py);
-    left = static_cast<int32_t>(l);
-    right = static_cast<int32_t>(r + 1);
-    return true;
-  }
-  return false;
-}
-
 bool WideLineRows::endRow(int64_t vy, int64_t& l, int64_t& r) {
   if (slabBehind_) startSlab(vy);
   // Column offsets (from ax_) of the band between the end perpendiculars.
