@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <utility>
 
 namespace zefrin {
 
@@ -16,7 +16,8 @@ int64_t ceilHalf(int64_t v) { return -floorHalf(-v); }
 // Largest k with k * k <= n, for 0 <= n < 2^120.
 Int128 squareRootFloor(Int128 n) {
   Int128 k = static_cast<Int128>(std::sqrt(static_cast<double>(n)));
-  if (k > 0 && n >= (Int128{1} << 52)) k = (k + n / k) / 2;  // the double guess is off by up to 2^7
+  // The double guess may be off by 2^6 here; one Newton step brings it within 1.
+  if (k > 0 && n >= (Int128{1} << 52)) k = (k + n / k) / 2;
   while (k * k > n) --k;
   while ((k + 1) * (k + 1) <= n) ++k;
   return k;
