@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "platform/raster/ascii_picture.h"
 #include "platform/raster/pen_styles.h"
 #include "platform/raster/picture.h"
+#include "platform/raster/wide_int.h"
+#include "platform/raster/wide_line.h"
 
 namespace zefrin {
 namespace {
@@ -83,6 +89,91 @@ TEST(WideLine, CoversExactlyTheCapsuleOnceWhereverItLies) {
             << ") at " << x << "," << y;
       }
     }
+  }
+}
+
+// The same test in 128 bits, for ends anywhere in the 32-bit range.
+bool inFarCapsule(PointI from, PointI to, int32_t width, int64_t px, int64_t py) {
+  const int64_t shift = width % 2;
+  const Int128 ax = 2 * int64_t{from.x} + shift, ay = 2 * int64_t{from.y} + shift;
+  const Int128 dx = 2 * (int64_t{to.x} - from.x), dy = 2 * (int64_t{to.y} - from.y);
+  const Int128 vx = 2 * px + 1 - ax, vy = 2 * py + 1 - ay;
+  const Int128 r2 = Int128{width} * width;
+  const Int128 along = vx * dx + vy * dy, length2 = dx * dx + dy * dy;
+  if (along <= 0) return vx * vx + vy * vy <= r2;
+  if (along >= length2) return (vx - dx) * (vx - dx) + (vy - dy) * (vy - dy) <= r2;
+  const Int128 cross = vx * dy - vy * dx;  // beyond 2^62 is beyond any radius * length
+  if (cross >= (Int128{1} << 62) || cross <= -(Int128{1} << 62)) return false;
+  return cross * cross <= r2 * length2;
+}
+
+// Every row the pen yields holds exactly the capsule's pixels in the area,
+// rows come in order, the bounds hold them all, and no capsule row is missed.
+void expectExactRows(PointI from, PointI to, int32_t width, const RectI& area) {
+  WideLineRows rows(from, to, width, area);
+  const RectI bounds = rows.bounds();
+  std::vector<std::pair<int32_t, int32_t>> spans(static_cast<size_t>(area.bottom - area.top), {0, 0});
+  int32_t y = 0, left = 0, right = 0, previous = area.top - 1;
+  while (rows.next(y, left, right)) {
+    ASSERT_GT(y, previous);
+    ASSERT_LT(left, right);
+    ASSERT_TRUE(left >= bounds.left && right <= bounds.right && y >= bounds.top && y < bounds.bottom);
+    spans[static_cast<size_t>(y - area.top)] = {left, right};
+    previous = y;
+  }
+  for (int32_t py = area.top; py < area.bottom; ++py) {
+    const auto [l, r] = spans[static_cast<size_t>(py - area.top)];
+    for (int32_t px = area.left; px < area.right; ++px) {
+      ASSERT_EQ(px >= l && px < r, inFarCapsule(from, to, width, px, py))
+          << "width " << width << " (" << from.x << "," << from.y << ")->(" << to.x << "," << to.y
+          << ") at " << px << "," << py;
+    }
+  }
+}
+
+TEST(WideLine, RowsMatchTheCapsuleForAllSlopesWidthsAndAreas) {
+  std::mt19937 random(5);
+  std::uniform_int_distribution<int32_t> widths(2, 30);
+  std::uniform_int_distribution<int32_t> coordinate(-40, 80);
+  std::uniform_int_distribution<int32_t> small(-3, 3);
+  std::uniform_int_distribution<int32_t> corner(-20, 50);
+  std::uniform_int_distribution<int32_t> extent(1, 50);
+  for (int32_t trial = 0; trial < 1500; ++trial) {
+    const PointI from{coordinate(random), coordinate(random)};
+    PointI to{coordinate(random), coordinate(random)};
+    switch (trial % 4) {  // long and random, nearly horizontal, nearly vertical, short
+      case 1: to.y = from.y + small(random); break;
+      case 2: to.x = from.x + small(random); break;
+      case 3: to = {from.x + small(random), from.y + small(random)}; break;
+      default: break;
+    }
+    if (from == to) continue;
+    const int32_t left = corner(random), top = corner(random);
+    const RectI area{left, top, left + extent(random), top + extent(random)};
+    expectExactRows(from, to, widths(random), area);
+    if (HasFatalFailure()) return;
+  }
+}
+
+TEST(WideLine, RowsStayExactForEndsFarAway) {
+  // Segments through a small area whose ends lie far out in the 32-bit range.
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int32_t> far(-2147483647, 2147483647);
+  std::uniform_int_distribution<int32_t> near(-30, 30);
+  std::uniform_int_distribution<int32_t> widths(2, 40);
+  const RectI area{-20, -20, 20, 20};
+  for (int32_t trial = 0; trial < 300; ++trial) {
+    const PointI from{far(random), far(random)};
+    // Aim through a point near the area, then go on to a far end if it fits.
+    const int64_t aimX = near(random), aimY = near(random);
+    const int64_t toX = 2 * aimX - from.x, toY = 2 * aimY - from.y;
+    PointI to{static_cast<int32_t>(std::clamp<int64_t>(toX, INT32_MIN, INT32_MAX)),
+              static_cast<int32_t>(std::clamp<int64_t>(toY, INT32_MIN, INT32_MAX))};
+    if (trial % 3 == 0) to = {static_cast<int32_t>(aimX), static_cast<int32_t>(aimY)};  // one end near
+    if (from == to) continue;
+    const int32_t width = trial % 10 == 0 ? (1 << 24) : widths(random);
+    expectExactRows(from, to, width, area);
+    if (HasFatalFailure()) return;
   }
 }
 
