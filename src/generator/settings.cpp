@@ -50,8 +50,8 @@ GenParams paramsFromGenset(const GenSet& g) {
 }
 
 GenParams clampGenParams(GenParams p) {
-  if (p.contup < 2) p.contup = 2;
-  if (p.contleft < 0) p.contleft = 0;
+  p.contup = std::clamp(p.contup, 2, kMaxContourColumns);
+  p.contleft = std::clamp(p.contleft, 0, kMaxContourColumns);
   if (p.numblines <= 0) p.numblines = 1;
   if (p.orientxy < 0 || p.orientxy > 1) p.orientxy = 0;
   if (p.povorxy < 1 || p.povorxy > 4) p.povorxy = 1;

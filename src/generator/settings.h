@@ -106,9 +106,16 @@ void setdefaults(GenSet& genset);
 // The values decodestr receives, field for field from genset, unclamped.
 GenParams paramsFromGenset(const GenSet& genset);
 
-// decodestr's clamping: contup >= 2, contleft >= 0, numblines >= 1,
-// orientxy 0..1 (else 0), povorxy 1..4 (else 1), destort and prospect 0..100
-// (else 50). Everything else passes unchanged.
+// The most contour columns and side positions a run works with. A route
+// runs through every column and an outline round all of them twice, and both
+// must fit one line of 20,001 points; more would also make the layout tables
+// and the patterns' loops grow without bound.
+inline constexpr int32_t kMaxContourColumns = 10000;
+
+// decodestr's clamping: contup 2..kMaxContourColumns, contleft
+// 0..kMaxContourColumns, numblines >= 1, orientxy 0..1 (else 0), povorxy 1..4
+// (else 1), destort and prospect 0..100 (else 50). Everything else passes
+// unchanged.
 GenParams clampGenParams(GenParams params);
 
 // The selection of an image window, as fittoselection reads it.

@@ -74,6 +74,15 @@ TEST(ClampGenParams, RaisesAndReplacesOutOfRangeValues) {
   EXPECT_EQ(p.alpha, -999);
 }
 
+TEST(ClampGenParams, HugeContoursStopAtTheGeneratorsLimit) {
+  GenSet g;
+  g.contup = 2000000000;
+  g.contleft = 2000000000;
+  GenParams p = clampGenParams(paramsFromGenset(g));
+  EXPECT_EQ(p.contup, kMaxContourColumns);
+  EXPECT_EQ(p.contleft, kMaxContourColumns);
+}
+
 TEST(ClampGenParams, KeepsValuesInRange) {
   GenSet g;
   g.orientxy = 0;
