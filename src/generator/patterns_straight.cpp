@@ -23,31 +23,27 @@ void vertical(PatternContext& p) {
 
 void diagonal(PatternContext& p) {
   const int32_t N = p.N;
+  // Variants 1..4: per column i one connection of the first class and one of
+  // the second, at column i or N - i + 1, both in colour i - 1.
+  struct CornerPair {
+    int32_t firstClass;
+    bool firstFromTheRight;
+    int32_t secondClass;
+  };
+  static constexpr CornerPair kCornerPairs[] = {{3, false, 2}, {3, true, 2}, {1, false, 4}, {1, true, 4}};
   switch (p.p1) {
     case 1:
-      for (int32_t i = 1; i <= N; ++i) {
-        p.add(3, i, i, p.col(i - 1));
-        p.add(2, N - i + 1, N - i + 1, p.col(i - 1));
-      }
-      break;
     case 2:
-      for (int32_t i = 1; i <= N; ++i) {
-        p.add(3, N - i + 1, N - i + 1, p.col(i - 1));
-        p.add(2, N - i + 1, N - i + 1, p.col(i - 1));
-      }
-      break;
     case 3:
+    case 4: {
+      const CornerPair& pair = kCornerPairs[p.p1 - 1];
       for (int32_t i = 1; i <= N; ++i) {
-        p.add(1, i, i, p.col(i - 1));
-        p.add(4, N - i + 1, N - i + 1, p.col(i - 1));
+        const int32_t first = pair.firstFromTheRight ? N - i + 1 : i;
+        p.add(pair.firstClass, first, first, p.col(i - 1));
+        p.add(pair.secondClass, N - i + 1, N - i + 1, p.col(i - 1));
       }
       break;
-    case 4:
-      for (int32_t i = 1; i <= N; ++i) {
-        p.add(1, N - i + 1, N - i + 1, p.col(i - 1));
-        p.add(4, N - i + 1, N - i + 1, p.col(i - 1));
-      }
-      break;
+    }
     case 5: {
       const int32_t h = roundHalfEven((N - 1) / 2.0);
       for (int32_t j = 1; j <= h; ++j) {

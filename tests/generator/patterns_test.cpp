@@ -91,6 +91,30 @@ TEST(Patterns, Waves2PutsTheDownArcsHalfAWaveLater) {
   EXPECT_EQ(run(22, 41, 12, 3, 42).size(), 18u);  // p2 above N: no side lines
 }
 
+TEST(Patterns, DiagonalVariantsConnectTheirSides) {
+  // Variants 1..4: a pair of corner connections per column, colour k per step.
+  struct Case { int32_t variant; std::vector<Added> expected; };
+  const Case cases[] = {
+      {1, {{3, 1, 1, 0, col(0), 0}, {2, 3, 3, 0, col(0), 0}, {3, 2, 2, 0, col(1), 0},
+           {2, 2, 2, 0, col(1), 0}, {3, 3, 3, 0, col(2), 0}, {2, 1, 1, 0, col(2), 0}}},
+      {2, {{3, 3, 3, 0, col(0), 0}, {2, 3, 3, 0, col(0), 0}, {3, 2, 2, 0, col(1), 0},
+           {2, 2, 2, 0, col(1), 0}, {3, 1, 1, 0, col(2), 0}, {2, 1, 1, 0, col(2), 0}}},
+      {3, {{1, 1, 1, 0, col(0), 0}, {4, 3, 3, 0, col(0), 0}, {1, 2, 2, 0, col(1), 0},
+           {4, 2, 2, 0, col(1), 0}, {1, 3, 3, 0, col(2), 0}, {4, 1, 1, 0, col(2), 0}}},
+      {4, {{1, 3, 3, 0, col(0), 0}, {4, 3, 3, 0, col(0), 0}, {1, 2, 2, 0, col(1), 0},
+           {4, 2, 2, 0, col(1), 0}, {1, 1, 1, 0, col(2), 0}, {4, 1, 1, 0, col(2), 0}}},
+      // Variants 5 and 6 with N = 5: h = round(2) = 2 crossings and their corners.
+      {5, {{7, 1, 3, 0, col(0), 0}, {2, 1, 1, 0, col(1), 0}, {3, 3, 1, 0, col(2), 0},
+           {7, 2, 4, 0, col(0), 0}, {2, 2, 2, 0, col(1), 0}, {3, 4, 2, 0, col(2), 0}}},
+      {6, {{7, 3, 1, 0, col(0), 0}, {1, 1, 1, 0, col(1), 0}, {4, 3, 1, 0, col(2), 0},
+           {7, 4, 2, 0, col(0), 0}, {1, 2, 2, 0, col(1), 0}, {4, 4, 2, 0, col(2), 0}}},
+      {7, {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(run(4, c.variant >= 5 ? 5 : 3, 12, c.variant), c.expected) << "variant " << c.variant;
+  }
+}
+
 TEST(Patterns, BaysLaysItsFanAndBays) {
   const auto bays = run(18, 41, 12);
   ASSERT_EQ(bays.size(), 46u);
